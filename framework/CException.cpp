@@ -1,0 +1,10 @@
+#include "CException.h"
+
+void AfxThrowUserException() {
+    throw new CUserException;
+}
+
+void AfxReportAndDelete(CException* e) {
+    e->ReportError();
+    e->Delete();
+}
