@@ -25,4 +25,3 @@ std::string FromWide(UINT codePage, const std::wstring& wide) {
 
 std::string Utf8ToAnsi(const std::string& utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
 std::string AnsiToUtf8(const std::string& ansi) { return FromWide(CP_UTF8, ToWide(CP_ACP, ansi)); }
-std::string WideToUtf8(const std::wstring& wide) { return FromWide(CP_UTF8, wide); }
