@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr UINT kPing = WM_APP + 1;
@@ -76,6 +78,39 @@ TEST(Dialog, MainWindowIsClearedWhenItsWindowGoes) {
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     EXPECT_EQ(nullptr, app.m_pMainWnd);
     EXPECT_EQ(nullptr, AfxGetMainWnd());
+}
+
+// Records where the dialog stands once it is up.
+class PlacedDialog : public SelfEndingDialog {
+public:
+    PlacedDialog() : SelfEndingDialog(IDD_WAIT_EXIT, IDCANCEL) {}
+    RECT placed = {};
+
+protected:
+    LRESULT OnPing(WPARAM wParam, LPARAM lParam) {
+        GetWindowRect(m_hWnd, &placed);
+        return SelfEndingDialog::OnPing(wParam, lParam);
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// Searched before the base class's map.
+BEGIN_MESSAGE_MAP(PlacedDialog, SelfEndingDialog)
+    ON_MESSAGE(kPing, OnPing)
+END_MESSAGE_MAP()
+
+TEST(Dialog, AppearsCentredOnTheWorkArea) {
+    PlacedDialog dialog;
+    ASSERT_EQ(IDCANCEL, dialog.DoModal());
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const int left = dialog.placed.left - area.left, right = area.right - dialog.placed.right;
+    const int top = dialog.placed.top - area.top, bottom = area.bottom - dialog.placed.bottom;
+    EXPECT_GT(left, 0);
+    EXPECT_GT(top, 0);
+    EXPECT_LE(std::abs(left - right), 1);
+    EXPECT_LE(std::abs(top - bottom), 1);
 }
 
 }  // namespace
