@@ -65,6 +65,12 @@ protected:
         query.className = "#32770";
         return uidriver::WaitForWindow(query, 30s);
     }
+    static uidriver::WindowQuery ConfirmationDialogOf(const uidriver::Process& program) {
+        uidriver::WindowQuery query;
+        query.processId = program.Id();
+        query.caption = kInstallCaption;
+        return query;
+    }
     static bool MutexExists(const char* name) {
         HANDLE mutex = OpenMutexA(SYNCHRONIZE, FALSE, name);
         if (mutex) CloseHandle(mutex);
@@ -128,10 +134,7 @@ TEST_F(StartupTest, GameNotInstalledShowsMessageAndEnds) {
 TEST_F(StartupTest, InstalledGameLeadsToTheConfirmationDialog) {
     SetInstallPath(Copy(OLD_GAME_EXE, "quv6.exe"));
     uidriver::Process program(INSTALL_EXE);
-    uidriver::WindowQuery query;
-    query.processId = program.Id();
-    query.caption = kInstallCaption;
-    HWND dialog = uidriver::WaitForWindow(query, 30s);
+    HWND dialog = uidriver::WaitForWindow(ConfirmationDialogOf(program), 30s);
     ASSERT_NE(nullptr, dialog);
     EXPECT_TRUE(MutexIsOwnedElsewhere("ExclusiveInstance_Quv6_Magazine_Item"));
     ASSERT_TRUE(uidriver::ClickButton(dialog, IDCANCEL));
@@ -148,10 +151,7 @@ TEST_F(StartupTest, DoubleByteGameDirectoryIsFound) {
     ASSERT_TRUE(CopyFileA(OLD_GAME_EXE, exe.c_str(), FALSE));
     SetInstallPath(exe);
     uidriver::Process program(INSTALL_EXE);
-    uidriver::WindowQuery query;
-    query.processId = program.Id();
-    query.caption = kInstallCaption;
-    HWND dialog = uidriver::WaitForWindow(query, 30s);
+    HWND dialog = uidriver::WaitForWindow(ConfirmationDialogOf(program), 30s);
     ASSERT_NE(nullptr, dialog);
     ASSERT_TRUE(uidriver::ClickButton(dialog, IDCANCEL));
     ExpectEndsWithCodeZero(program);
@@ -184,12 +184,17 @@ TEST_F(StartupTest, SecondCopyEndsWithoutMessage) {
     HANDLE held = CreateMutexA(nullptr, TRUE, "ExclusiveInstance_Quv6_Magazine_Item");
     ASSERT_NE(nullptr, held);
     uidriver::Process program(INSTALL_EXE);
-    ASSERT_TRUE(program.WaitForExit(30s));
+    // Neither the confirmation dialog nor a message box may show while it runs.
+    uidriver::WindowQuery messageBox;
+    messageBox.processId = program.Id();
+    messageBox.caption = "Install";
+    bool windowShown = false;
+    for (int poll = 0; poll < 300 && !program.WaitForExit(100ms); ++poll)
+        windowShown = windowShown || !uidriver::FindWindows(ConfirmationDialogOf(program)).empty() ||
+                      !uidriver::FindWindows(messageBox).empty();
+    ASSERT_TRUE(program.WaitForExit(0ms));
     EXPECT_EQ(0u, program.ExitCode().value_or(99));
-    uidriver::WindowQuery query;
-    query.processId = program.Id();
-    query.caption = kInstallCaption;
-    EXPECT_TRUE(uidriver::FindWindows(query).empty());
+    EXPECT_FALSE(windowShown);
     ReleaseMutex(held);
     CloseHandle(held);
 }
