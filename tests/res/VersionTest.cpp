@@ -134,14 +134,21 @@ TEST_P(VersionKeyTest, HasTheExactValue) {
     EXPECT_EQ(value->valueLength, wcslen(wide.c_str()) + 1);
 }
 
+// The program's version information as the system's version functions give
+// it; empty when they fail.
+std::vector<uint8_t> SystemVersionInfo() {
+    const std::wstring path = ProgramPath();
+    DWORD handle = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    std::vector<uint8_t> block(size);
+    if (size == 0 || !GetFileVersionInfoW(path.c_str(), 0, size, block.data())) block.clear();
+    return block;
+}
+
 // The system's own reading, as Explorer's properties page would show it.
 TEST_P(VersionKeyTest, SystemReadsTheSameValue) {
-    std::wstring path = ProgramPath();
-    DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
-    ASSERT_GT(size, 0u);
-    std::vector<uint8_t> block(size);
-    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
+    const std::vector<uint8_t> block = SystemVersionInfo();
+    ASSERT_FALSE(block.empty());
     std::wstring query = L"\\StringFileInfo\\041104b0\\";
     for (const char* c = GetParam().key; *c; ++c) query += static_cast<wchar_t>(*c);
     void* value = nullptr;
@@ -158,12 +165,8 @@ std::string KeyName(const testing::TestParamInfo<KeyCase>& info) {
 INSTANTIATE_TEST_SUITE_P(Keys, VersionKeyTest, testing::ValuesIn(kKeys), KeyName);
 
 TEST(VersionBlock, SystemReadsTheFixedPartAndTranslation) {
-    std::wstring path = ProgramPath();
-    DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
-    ASSERT_GT(size, 0u);
-    std::vector<uint8_t> block(size);
-    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
+    const std::vector<uint8_t> block = SystemVersionInfo();
+    ASSERT_FALSE(block.empty());
     void* value = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", &value, &length));
