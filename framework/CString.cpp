@@ -16,11 +16,6 @@ CString& CString::operator=(const char* text) {
     return *this;
 }
 
-CString& CString::operator+=(const char* text) {
-    if (text) m_text += text;
-    return *this;
-}
-
 bool CString::operator==(const char* text) const {
     return m_text == (text ? text : "");
 }

@@ -18,7 +18,6 @@ public:
     operator const char*() const { return m_text.c_str(); }
 
     CString& operator=(const char* text);
-    CString& operator+=(const char* text);
     bool operator==(const char* text) const;
 
     // The first count bytes (all of them when count exceeds the length).

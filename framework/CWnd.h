@@ -16,8 +16,6 @@ public:
 
     // A message box owned by this window.
     int MessageBox(const char* text, const char* caption, UINT type);
-    // The dialog control id of this dialog, or null.
-    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     BOOL PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }

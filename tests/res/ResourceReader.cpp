@@ -1,5 +1,7 @@
 #include "ResourceReader.h"
 
+#include "text_encoding.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -54,18 +56,11 @@ std::optional<std::vector<uint8_t>> LoadResourceBytes(LPCWSTR type, LPCWSTR name
 }
 
 std::string ToUtf8(std::wstring_view text) {
-    if (text.empty()) return {};
-    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string out(length > 0 ? length : 0, '\0');
-    if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                            length, nullptr, nullptr);
-    return out;
+    return uidriver::Utf8FromWide(text);
 }
 
 std::string ToUtf8(std::u16string_view text) {
-    return ToUtf8(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
+    return uidriver::Utf8FromWide(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
 }
 
 // ---------------------------------------------------------------------------
